@@ -1,0 +1,15 @@
+#ifndef KORVANE_TEXT_FILE_FAULT_H_
+#define KORVANE_TEXT_FILE_FAULT_H_
+
+// A seam in the file layer, linked into the tests only in place of file.cc:
+// it counts every file operation (open, read, write, sync, close) and fails
+// the ones it is told to, as a full disk or a failing device would.
+
+/// Makes the |n|-th file operation from now fail (1 is the next one), and
+/// with |sticky| every one after it too; 0 makes none fail. Resets the count.
+void InjectFileFault(long n, bool sticky);
+
+/// The number of file operations since the last InjectFileFault().
+long FileOperationCount();
+
+#endif  // KORVANE_TEXT_FILE_FAULT_H_
