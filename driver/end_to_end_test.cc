@@ -229,18 +229,19 @@ TEST_F(EndToEndTest, SecondRunChangesNothing) {
 }
 
 TEST_F(EndToEndTest, LineEndsAndLongLines) {
-  // LF line ends come back as CR LF; the tail of a cut line that looks like
-  // a header or a rule's line is left alone.
+  // LF line ends come back as CR LF; NUL and Ctrl-Z pass through; the tail
+  // of a cut line that looks like a header or a rule's line is left alone.
   const std::string filler(1023, 'x');
   WriteBytes(game_ / "LOTD.ini",
              "[AdvancedEngine.AdvancedGameInfo]\n" + filler + kGameClass +
-                 "\n" + kGameClass + "\n");
+                 "\n" + kGameClass + "\n" + std::string("a\0\x1a", 3));
   WriteBytes(game_ / "Engine.int",
              "[Progress]\nNetReceiving=" + filler + "[Errors]\nReceiveFile=\n");
   Outcome run = RunProgram({game_.path()}, start_.path());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(Read("LOTD.ini"), "[AdvancedEngine.AdvancedGameInfo]\r\n" + filler +
-                                  kGameClass + "\r\n" + kV12Class + "\r\n");
+                                  kGameClass + "\r\n" + kV12Class + "\r\n" +
+                                  std::string("a\0\x1a", 3));
   EXPECT_EQ(Read("Engine.int"), "[Progress]\r\nNetReceiving=" + filler +
                                     "[Errors]\r\nReceiveFile=Downloading File %s\r\n");
   EXPECT_EQ(Read("Engine.int.bak"),

@@ -56,6 +56,12 @@ TEST(PlayerControllerRulesTest, SwitchesToKorvaneV12) {
            kKey + "CLASS'DOTZEngine.DOTZPlayerController'\n" +
            kKey + "Class'Korvane_V11.ZPlayerController'",
        ""},
+      {"the section twice, the last header without line feed",
+       kSection + game + "[Engine.GameInfo]\n" + game + kSection + v11 +
+           kSection.substr(0, kSection.size() - 1),
+       kSection + kV12 + "[Engine.GameInfo]\n" + game + kSection + kV12 +
+           kSection.substr(0, kSection.size() - 1),
+       kChanged + kChanged},
       {"before the first header and in another section",
        v11 + kSection + "[Engine.GameInfo]\n" + v11,
        v11 + kSection + "[Engine.GameInfo]\n" + v11, ""},
