@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need when it is missing, builds the
-# updater and its tests in build/ and runs the whole suite.
+# Installs what the builds and the tests need when it is missing, then builds
+# and tests the native program (build/) and the Windows .exe (build-windows/,
+# its tests run under Wine).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -8,15 +9,38 @@ missing=()
 command -v cmake >/dev/null || missing+=(cmake)
 command -v make >/dev/null || missing+=(make)
 command -v g++ >/dev/null || missing+=(g++)
-command -v setpriv >/dev/null || missing+=(util-linux)
+command -v setpriv >/dev/null && command -v prlimit >/dev/null || missing+=(util-linux)
 [ -f /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
+[ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x86-64)
+[ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null || missing+=(wine64)
 if ((${#missing[@]})); then
   echo "Installing ${missing[*]}"
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DKORVANE_TESTS=ON
-cmake --build build -j"$(nproc)"
-cd build
-ctest --output-on-failure
+cmake --preset native
+cmake --build --preset native -j"$(nproc)"
+ctest --preset native
+
+cmake --preset windows
+cmake --build --preset windows -j"$(nproc)"
+
+# The release zip: its .exe updates a copy of the sample game under Wine.
+cmake --build --preset release
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cmake -E chdir "$scratch" cmake -E tar xf "$PWD/dist/Korvane_V12_Update.zip"
+mkdir "$scratch/game"
+cp examples/game/* "$scratch/game"
+build-windows/wine-run "$scratch/Korvane_V12_Update.exe" "$scratch/game"
+if ! tail -c 13 "$scratch/game/Korvane_V12_Update.log" | grep -q "Exiting" ||
+  ! cmp -s examples/game/LOTD.ini "$scratch/game/LOTD.ini.bak" ||
+  cmp -s examples/game/LOTD.ini "$scratch/game/LOTD.ini"; then
+  echo "Release zip: the .exe did not update the sample game" >&2
+  exit 1
+fi
+echo "Release zip: Korvane_V12_Update.exe updated the sample game under Wine."
+
+ctest --preset windows

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -73,6 +74,20 @@ std::string WorkingFolderLine(const std::string& folder) {
   return "Working directory set to " + folder + "\n";
 }
 
+/// The wrapper that runs the Windows program under Wine; null for the
+/// native program.
+const char* WineRunner() { return getenv("KORVANE_RUNNER"); }
+
+/// |path| as the Windows program under Wine names it.
+std::string WindowsPath(const std::string& path) {
+  std::string out = "Z:" + path;
+  for (char& c : out) {
+    if (c == '/')
+      c = '\\';
+  }
+  return out;
+}
+
 struct RunOptions {
   // Run as nobody when root, since root writes read-only files all the same.
   bool drop_privileges = false;
@@ -96,6 +111,11 @@ Outcome RunProgram(const std::vector<std::string>& args, const std::string& cwd,
     argv = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
             "--clear-groups"};
   }
+  // Under Wine the program is run by a wrapper, which also applies the
+  // file size limit (to the program alone, not to the Wine server).
+  const char* runner = WineRunner();
+  if (runner)
+    argv.push_back(runner);
   argv.push_back(program ? fs::absolute(program).string() : "");
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<char*> cargv;
@@ -110,7 +130,10 @@ Outcome RunProgram(const std::vector<std::string>& args, const std::string& cwd,
     dup2(console, 2);
     if (chdir(cwd.c_str()) != 0)
       _exit(127);
-    if (options.file_size_limit) {
+    if (options.file_size_limit && runner) {
+      setenv("KORVANE_FILE_SIZE_LIMIT",
+             std::to_string(options.file_size_limit).c_str(), 1);
+    } else if (options.file_size_limit) {
       signal(SIGXFSZ, SIG_IGN);
       struct rlimit limit = {options.file_size_limit, options.file_size_limit};
       setrlimit(RLIMIT_FSIZE, &limit);
@@ -123,6 +146,12 @@ Outcome RunProgram(const std::vector<std::string>& args, const std::string& cwd,
   Outcome outcome;
   outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   outcome.console = ReadBytes(console_path);
+  if (runner) {
+    // Windows writes the console's line ends as CR LF.
+    outcome.console.erase(
+        std::remove(outcome.console.begin(), outcome.console.end(), '\r'),
+        outcome.console.end());
+  }
   return outcome;
 }
 
@@ -301,9 +330,19 @@ TEST_F(EndToEndTest, EarlyStops) {
 TEST_F(EndToEndTest, ReadOnlyTarget) {
   WriteGame(game_);
   fs::permissions(game_.path(), fs::perms::all);
-  fs::permissions(game_ / "LOTD.ini",
-                  fs::perms::owner_read | fs::perms::group_read |
-                      fs::perms::others_read);
+  if (WineRunner()) {
+    // The Windows read-only attribute; Wine keeps it as the file's write
+    // bits, which root ignores as on Linux.
+    std::string attrib = std::string(WineRunner()) + " attrib +r '" +
+                         WindowsPath(game_ / "LOTD.ini") + "'";
+    ASSERT_EQ(std::system(attrib.c_str()), 0);
+  } else {
+    fs::permissions(game_ / "LOTD.ini",
+                    fs::perms::owner_read | fs::perms::group_read |
+                        fs::perms::others_read);
+  }
+  ASSERT_EQ(fs::status(game_ / "LOTD.ini").permissions() & fs::perms::owner_write,
+            fs::perms::none);
   RunOptions as_nobody;
   as_nobody.drop_privileges = true;
   Outcome run = RunProgram({game_.path()}, start_.path(), as_nobody);
@@ -396,6 +435,33 @@ TEST_F(EndToEndTest, FolderArgumentIsData) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(ReadBytes(fs::path(folder) / "Korvane_V12_Update.log"),
             Crlf(kOpening + WorkingFolderLine(folder) + kBothChanged));
+}
+
+TEST_F(EndToEndTest, QuotesInTheArgumentAreData) {
+  // Windows splits its command line by its own rules; a double quote given
+  // in an argument comes through as a plain character.
+  const std::string folder = "no such \"folder\" \\\" here";
+  Outcome run = RunProgram({folder, "second"}, start_.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(ReadBytes(start_ / "Korvane_V12_Update.log"),
+            Crlf(std::string(kOpening) + "Could not set working directory to " +
+                 folder + ". Exiting...\n"));
+}
+
+TEST_F(EndToEndTest, WindowsPathArgument) {
+  if (!WineRunner())
+    GTEST_SKIP() << "for the Windows program only";
+  TempFolder parent;
+  const std::string folder = parent / "Game Folder";
+  fs::create_directory(folder);
+  WriteBytes(fs::path(folder) / "LOTD.ini", lotd_);
+  WriteBytes(fs::path(folder) / "Engine.int", engine_);
+  Outcome run = RunProgram({WindowsPath(folder)}, start_.path());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.console, "");
+  EXPECT_EQ(ReadBytes(fs::path(folder) / "Korvane_V12_Update.log"),
+            Crlf(kOpening + WorkingFolderLine(WindowsPath(folder)) + kBothChanged));
+  EXPECT_EQ(ReadBytes(fs::path(folder) / "LOTD.ini"), UpdatedLotd(lotd_));
 }
 
 TEST_F(EndToEndTest, NoLogNoRun) {
