@@ -257,6 +257,37 @@ TEST_F(EndToEndTest, SecondRunChangesNothing) {
   EXPECT_EQ(Read("Engine.int.bak"), UpdatedEngine(engine_));
 }
 
+TEST_F(EndToEndTest, MarkedGameFiles) {
+  // Each file keeps its mark and its encoding; the log stays 8-bit.
+  struct Case {
+    const char* name;
+    std::string mark;
+    bool utf16;
+    bool big_endian;
+  } cases[] = {
+      {"UTF-16LE", "\xFF\xFE", true, false},
+      {"UTF-16BE", "\xFE\xFF", true, true},
+      {"UTF-8 with mark", "\xEF\xBB\xBF", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto encode = [&c](const std::string& text) {
+      return c.mark + (c.utf16 ? Utf16(text, c.big_endian) : text);
+    };
+    TempFolder game;
+    WriteBytes(game / "LOTD.ini", encode(lotd_));
+    WriteBytes(game / "Engine.int", encode(engine_));
+    Outcome run = RunProgram({game.path()}, start_.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadBytes(game / "Korvane_V12_Update.log"),
+              Crlf(kOpening + WorkingFolderLine(game.path()) + kBothChanged));
+    EXPECT_EQ(ReadBytes(game / "LOTD.ini"), encode(UpdatedLotd(lotd_)));
+    EXPECT_EQ(ReadBytes(game / "LOTD.ini.bak"), encode(lotd_));
+    EXPECT_EQ(ReadBytes(game / "Engine.int"), encode(UpdatedEngine(engine_)));
+    EXPECT_EQ(ReadBytes(game / "Engine.int.bak"), encode(engine_));
+  }
+}
+
 TEST_F(EndToEndTest, LineEndsAndLongLines) {
   // LF line ends come back as CR LF; NUL and Ctrl-Z pass through; the tail
   // of a cut line that looks like a header or a rule's line is left alone.

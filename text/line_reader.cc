@@ -3,7 +3,14 @@
 #include <string.h>
 
 TextLineReader::TextLineReader()
-    : file_(0), open_(false), at_end_(false), cut_(false), pos_(0), end_(0) {}
+    : file_(0),
+      open_(false),
+      at_end_(false),
+      read_failed_(false),
+      cut_(false),
+      encoding_(kEightBit),
+      pos_(0),
+      end_(0) {}
 
 TextLineReader::~TextLineReader() { Close(); }
 
@@ -12,9 +19,25 @@ bool TextLineReader::Open(const char* path) {
   if (!FileOpenForReading(path, &file_))
     return false;
   open_ = true;
-  at_end_ = false;
-  cut_ = false;
+  at_end_ = read_failed_ = cut_ = false;
   pos_ = end_ = 0;
+  encoding_ = kEightBit;
+  if (Ensure(3) == kFillError) {
+    read_failed_ = true;
+    return true;
+  }
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(buf_);
+  size_t n = end_ - pos_;
+  if (n >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF) {
+    encoding_ = kUtf8Marked;
+    pos_ += 3;
+  } else if (n >= 2 && p[0] == 0xFF && p[1] == 0xFE) {
+    encoding_ = kUtf16Le;
+    pos_ += 2;
+  } else if (n >= 2 && p[0] == 0xFE && p[1] == 0xFF) {
+    encoding_ = kUtf16Be;
+    pos_ += 2;
+  }
   return true;
 }
 
@@ -24,30 +47,43 @@ void TextLineReader::Close() {
   open_ = false;
 }
 
-TextLineReader::Fill TextLineReader::FillIfEmpty() {
-  if (pos_ < end_)
-    return kFilled;
-  if (at_end_)
-    return kFillEnd;
-  long n = FileRead(file_, buf_, sizeof buf_);
-  if (n < 0)
-    return kFillError;
-  if (n == 0) {
-    at_end_ = true;
-    return kFillEnd;
+TextLineReader::Fill TextLineReader::Ensure(size_t n) {
+  while (end_ - pos_ < n) {
+    if (at_end_)
+      return kFillEnd;
+    size_t left = end_ - pos_;
+    memmove(buf_, buf_ + pos_, left);
+    pos_ = 0;
+    end_ = left;
+    long got = FileRead(file_, buf_ + end_, sizeof buf_ - end_);
+    if (got < 0)
+      return kFillError;
+    if (got == 0)
+      at_end_ = true;
+    end_ += static_cast<size_t>(got);
   }
-  pos_ = 0;
-  end_ = static_cast<size_t>(n);
   return kFilled;
 }
 
 TextLineReader::Result TextLineReader::Next(LinePiece* piece) {
-  char* text = piece->text;
-  size_t len = 0;
+  if (read_failed_)
+    return kError;
+  piece->encoding = encoding_;
   piece->continues_line = cut_;
   cut_ = false;
+  Result r = encoding_ == kUtf16Le || encoding_ == kUtf16Be
+                 ? NextUtf16(piece)
+                 : NextEightBit(piece);
+  if (r == kPiece)
+    piece->text[piece->length] = '\0';
+  return r;
+}
+
+TextLineReader::Result TextLineReader::NextEightBit(LinePiece* piece) {
+  char* text = piece->text;
+  size_t len = 0;
   for (;;) {
-    Fill fill = FillIfEmpty();
+    Fill fill = Ensure(1);
     if (fill == kFillError)
       return kError;
     if (fill == kFillEnd)
@@ -72,7 +108,7 @@ TextLineReader::Result TextLineReader::Next(LinePiece* piece) {
       // A full piece that ends in a carriage return must see the next byte:
       // with a line feed after it, the pair is the piece's line end.
       if (text[len - 1] == '\r') {
-        fill = FillIfEmpty();
+        fill = Ensure(1);
         if (fill == kFillError)
           return kError;
         if (fill == kFilled && buf_[pos_] == '\n') {
@@ -87,7 +123,54 @@ TextLineReader::Result TextLineReader::Next(LinePiece* piece) {
   }
   if (len == 0)
     return kEnd;
-  text[len] = '\0';
   piece->length = len;
+  return kPiece;
+}
+
+unsigned TextLineReader::Utf16At(size_t pos) const {
+  unsigned char a = static_cast<unsigned char>(buf_[pos]);
+  unsigned char b = static_cast<unsigned char>(buf_[pos + 1]);
+  return encoding_ == kUtf16Le ? a | b << 8 : a << 8 | b;
+}
+
+TextLineReader::Result TextLineReader::NextUtf16(LinePiece* piece) {
+  char* text = piece->text;
+  size_t units = 0;
+  for (;;) {
+    Fill fill = Ensure(2);
+    if (fill == kFillError)
+      return kError;
+    if (fill == kFillEnd) {
+      // An odd last byte is no character; it is kept as it stands.
+      if (units == 0 && pos_ < end_) {
+        text[0] = buf_[pos_++];
+        piece->length = 1;
+        return kPiece;
+      }
+      break;
+    }
+    unsigned unit = Utf16At(pos_);
+    memcpy(text + 2 * units++, buf_ + pos_, 2);
+    pos_ += 2;
+    if (unit == '\r') {
+      fill = Ensure(2);
+      if (fill == kFillError)
+        return kError;
+      if (fill == kFilled && Utf16At(pos_) == '\n') {
+        memcpy(text + 2 * (units - 1), buf_ + pos_, 2);
+        pos_ += 2;
+        break;
+      }
+    } else if (unit == '\n') {
+      break;
+    }
+    if (units == LinePiece::kMaxLength) {
+      cut_ = true;
+      break;
+    }
+  }
+  if (units == 0)
+    return kEnd;
+  piece->length = 2 * units;
   return kPiece;
 }

@@ -4,22 +4,13 @@
 #include <stddef.h>
 
 #include "text/file.h"
+#include "text/line_piece.h"
 
-/// One unit of reading: 1 to kMaxLength bytes that end just after the first
-/// line feed, when kMaxLength bytes are held, or at the end of the file. The
-/// bytes are a string with a length: a NUL byte is an ordinary byte.
-struct LinePiece {
-  enum { kMaxLength = 1023 };
-  char text[kMaxLength + 1];  // Zero-terminated after |length| bytes.
-  size_t length;
-  /// The piece continues a line that the previous piece cut at kMaxLength
-  /// bytes: it is the tail of a line, not a line of its own.
-  bool continues_line;
-};
-
-/// Reads a file as a series of line pieces. A carriage return directly
-/// followed by a line feed is read as one line feed, also when the two bytes
-/// arrive in different reads; every other byte is read unchanged.
+/// Reads a file as a series of line pieces. The mark at the file's start, if
+/// any, tells its encoding (see TextEncoding) and is not part of any piece. A
+/// carriage return directly followed by a line feed is read as one line
+/// feed, also when the two arrive in different reads; every other character
+/// is read unchanged. In a UTF-16 file, a last odd byte is a piece of its own.
 class TextLineReader {
  public:
   enum Result { kPiece, kEnd, kError };
@@ -27,9 +18,12 @@ class TextLineReader {
   TextLineReader();
   ~TextLineReader();
 
-  /// Opens |path| for reading. Fails when it is missing, is a folder or
-  /// can't be read.
+  /// Opens |path| for reading and takes its mark. Fails when it is missing,
+  /// is a folder or can't be opened; a failed read shows in Next().
   bool Open(const char* path);
+
+  /// The encoding told by the file's mark.
+  TextEncoding encoding() const { return encoding_; }
 
   /// Reads the next piece into |piece|. Gives kEnd when not a single byte is
   /// left, kError when the file could not be read; the piece is then not
@@ -41,12 +35,18 @@ class TextLineReader {
 
  private:
   enum Fill { kFilled, kFillEnd, kFillError };
-  Fill FillIfEmpty();
+  /// Reads until |n| bytes are buffered; kFillEnd when the file has fewer.
+  Fill Ensure(size_t n);
+  Result NextEightBit(LinePiece* piece);
+  Result NextUtf16(LinePiece* piece);
+  unsigned Utf16At(size_t pos) const;
 
   FileHandle file_;
   bool open_;
   bool at_end_;
-  bool cut_;  // The last piece was cut at kMaxLength bytes.
+  bool read_failed_;
+  bool cut_;  // The last piece was cut at kMaxLength characters.
+  TextEncoding encoding_;
   size_t pos_;
   size_t end_;
   char buf_[64 * 1024];

@@ -13,12 +13,15 @@ namespace {
 // A piece as read: its bytes and whether it continues a cut line.
 typedef std::pair<std::string, bool> Piece;
 
-std::vector<Piece> ReadPieces(const std::string& bytes) {
+std::vector<Piece> ReadPieces(const std::string& bytes,
+                              TextEncoding* encoding = nullptr) {
   TempFolder folder;
   std::string path = folder / "input";
   WriteBytes(path, bytes);
   TextLineReader reader;
   EXPECT_TRUE(reader.Open(path.c_str()));
+  if (encoding)
+    *encoding = reader.encoding();
   std::vector<Piece> pieces;
   LinePiece piece;
   TextLineReader::Result r;
@@ -96,6 +99,46 @@ TEST(TextLineReaderTest, Pieces) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(ReadPieces(c.input), c.expected);
+  }
+}
+
+TEST(TextLineReaderTest, MarkedFiles) {
+  const std::string le = "\xFF\xFE", be = "\xFE\xFF";
+  auto L = [](const std::string& s) { return Utf16(s, false); };
+  auto B = [](const std::string& s) { return Utf16(s, true); };
+  const std::string x1023 = std::string(1023, 'x');
+  struct Case {
+    const char* name;
+    std::string input;
+    TextEncoding encoding;
+    std::vector<Piece> expected;
+  } cases[] = {
+      {"UTF-16LE", le + L("[A]\r\nb\nc\rd"), kUtf16Le,
+       {{L("[A]\n"), false}, {L("b\n"), false}, {L("c\rd"), false}}},
+      {"UTF-16BE", be + B("[A]\r\nb\n"), kUtf16Be,
+       {{B("[A]\n"), false}, {B("b\n"), false}}},
+      {"UTF-16 CR CR LF", le + L("a\r\r\n"), kUtf16Le, {{L("a\r\n"), false}}},
+      {"UTF-16 bytes that only look like CR LF", le + "\r\n\n\r", kUtf16Le,
+       {{"\r\n\n\r", false}}},
+      {"UTF-16 cut at 1023 characters", le + L(x1023 + "z\r\n"), kUtf16Le,
+       {{L(x1023), false}, {L("z\n"), true}}},
+      {"UTF-16 odd last byte", le + L("a\n") + "b", kUtf16Le,
+       {{L("a\n"), false}, {"b", false}}},
+      {"UTF-16 odd last byte after a line", le + L("a") + "b", kUtf16Le,
+       {{L("a"), false}, {"b", false}}},
+      {"UTF-16 lone surrogate", le + "\x00\xD8" + L("\n"), kUtf16Le,
+       {{"\x00\xD8" + L("\n"), false}}},
+      {"UTF-16 mark alone", le, kUtf16Le, {}},
+      {"UTF-8 mark", "\xEF\xBB\xBF[Progress]\r\n", kUtf8Marked,
+       {{"[Progress]\n", false}}},
+      {"half a UTF-8 mark", "\xEF\xBB\n", kEightBit, {{"\xEF\xBB\n", false}}},
+      {"one byte", "\xFF", kEightBit, {{"\xFF", false}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TextEncoding encoding;
+    EXPECT_EQ(ReadPieces(c.input, &encoding), c.expected);
+    EXPECT_EQ(encoding, c.encoding);
   }
 }
 

@@ -3,36 +3,90 @@
 #include <string.h>
 
 TextLineWriter::TextLineWriter()
-    : file_(0), open_(false), failed_(false), used_(0) {}
+    : file_(0),
+      open_(false),
+      failed_(false),
+      unbuffered_(false),
+      encoding_(kEightBit),
+      used_(0) {}
 
 TextLineWriter::~TextLineWriter() { Close(); }
 
-bool TextLineWriter::Open(const char* path) {
+bool TextLineWriter::Open(const char* path, TextEncoding encoding) {
   Close();
   if (!FileOpenForWriting(path, &file_))
     return false;
   open_ = true;
   failed_ = false;
   used_ = 0;
+  encoding_ = encoding;
+  switch (encoding) {
+    case kEightBit:
+      break;
+    case kUtf8Marked:
+      Put("\xEF\xBB\xBF", 3);
+      break;
+    case kUtf16Le:
+    case kUtf16Be:
+      PutUtf16(0xFEFF);
+      break;
+  }
   return true;
 }
 
 void TextLineWriter::Write(const char* text, size_t size) {
   const char* end = text + size;
-  while (text < end) {
-    const char* lf =
-        static_cast<const char*>(memchr(text, '\n', static_cast<size_t>(end - text)));
-    if (!lf) {
-      Put(text, static_cast<size_t>(end - text));
-      return;
+  if (utf16()) {
+    for (; text < end; ++text) {
+      if (*text == '\n')
+        PutUtf16('\r');
+      PutUtf16(static_cast<unsigned char>(*text));
     }
-    Put(text, static_cast<size_t>(lf - text));
-    Put("\r\n", 2);
-    text = lf + 1;
+  } else {
+    while (text < end) {
+      const char* lf = static_cast<const char*>(
+          memchr(text, '\n', static_cast<size_t>(end - text)));
+      const char* stop = lf ? lf : end;
+      Put(text, static_cast<size_t>(stop - text));
+      if (lf)
+        Put("\r\n", 2);
+      text = stop + (lf ? 1 : 0);
+    }
   }
+  if (unbuffered_)
+    Flush();
 }
 
 void TextLineWriter::Write(const char* text) { Write(text, strlen(text)); }
+
+void TextLineWriter::WritePiece(const LinePiece& piece) {
+  if (!utf16()) {
+    Write(piece.text, piece.length);
+    return;
+  }
+  // Characters go as they stand, but for the line feed; an odd last byte
+  // too.
+  size_t i = 0;
+  for (; i + 1 < piece.length; i += 2) {
+    const char* unit = piece.text + i;
+    bool lf = encoding_ == kUtf16Le ? unit[0] == '\n' && unit[1] == 0
+                                    : unit[0] == 0 && unit[1] == '\n';
+    if (lf)
+      PutUtf16('\r');
+    Put(unit, 2);
+  }
+  if (i < piece.length)
+    Put(piece.text + i, 1);
+}
+
+void TextLineWriter::PutUtf16(unsigned unit) {
+  char bytes[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+  if (encoding_ == kUtf16Be) {
+    bytes[0] = static_cast<char>(unit >> 8);
+    bytes[1] = static_cast<char>(unit & 0xFF);
+  }
+  Put(bytes, 2);
+}
 
 void TextLineWriter::Put(const char* data, size_t size) {
   if (failed_ || !open_)

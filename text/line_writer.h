@@ -4,24 +4,36 @@
 #include <stddef.h>
 
 #include "text/file.h"
+#include "text/line_piece.h"
 
-/// Writes text to a file through a buffer, every line feed as a carriage
-/// return and a line feed; every other byte unchanged. A failed write is
-/// remembered: later writes are dropped and ok(), Sync() and Close() report it.
+/// Writes text to a file through a buffer, in one encoding, every line feed
+/// as a carriage return and a line feed; every other character unchanged. A
+/// failed write is remembered: later writes are dropped and ok(), Sync() and
+/// Close() report it.
 class TextLineWriter {
  public:
   TextLineWriter();
   ~TextLineWriter();
 
-  /// Creates |path|, or truncates it to length 0, for writing. Fails when it
-  /// can't be created or written (read-only, a folder).
-  bool Open(const char* path);
+  /// Creates |path|, or truncates it to length 0, for writing text in
+  /// |encoding|, whose mark starts the file. Fails when it can't be created
+  /// or written (read-only, a folder).
+  bool Open(const char* path, TextEncoding encoding = kEightBit);
 
-  /// Writes |size| bytes of |text| as they stand, apart from the line ends.
-  /// Nothing is formatted: a "%" is an ordinary byte.
+  /// Writes the 8-bit |text| as it stands, apart from the line ends; in a
+  /// UTF-16 file each byte is one character. Nothing is formatted: a "%" is
+  /// an ordinary byte.
   void Write(const char* text, size_t size);
   /// Writes the zero-terminated |text|.
   void Write(const char* text);
+
+  /// Writes |piece|, read from a file of this writer's encoding, as it
+  /// stands, apart from the line ends.
+  void WritePiece(const LinePiece& piece);
+
+  /// Makes every Write() go to the file at once, so that what was written
+  /// is there even if the program is stopped.
+  void set_unbuffered(bool unbuffered) { unbuffered_ = unbuffered; }
 
   /// True while every write since Open() has succeeded.
   bool ok() const { return !failed_; }
@@ -36,11 +48,17 @@ class TextLineWriter {
 
  private:
   void Put(const char* data, size_t size);
+  void PutUtf16(unsigned unit);
   bool Flush();
+  bool utf16() const {
+    return encoding_ == kUtf16Le || encoding_ == kUtf16Be;
+  }
 
   FileHandle file_;
   bool open_;
   bool failed_;
+  bool unbuffered_;
+  TextEncoding encoding_;
   size_t used_;
   char buf_[64 * 1024];
 };

@@ -57,6 +57,16 @@ TEST(TextLineWriterTest, CopyingPiecesGivesTheCrLfForm) {
        std::string(3000, 'x') + "\r\n" + std::string(1023, 'y')},
       {"binary bytes", std::string("\0\x1a\xff\n\0", 5),
        std::string("\0\x1a\xff\r\n\0", 6)},
+      {"UTF-8 mark", "\xEF\xBB\xBF[A]\nk\n", "\xEF\xBB\xBF[A]\r\nk\r\n"},
+      {"UTF-16LE", "\xFF\xFE" + Utf16("[A]\nk=1\r\n\r", false),
+       "\xFF\xFE" + Utf16("[A]\r\nk=1\r\n\r", false)},
+      {"UTF-16BE", "\xFE\xFF" + Utf16("[A]\nk=1\r\n", true),
+       "\xFE\xFF" + Utf16("[A]\r\nk=1\r\n", true)},
+      {"UTF-16 long line, odd byte, lone surrogate",
+       "\xFF\xFE" + Utf16(std::string(2000, 'x') + "\n", false) +
+           "\x00\xDC\x0a\x00\x01",
+       "\xFF\xFE" + Utf16(std::string(2000, 'x') + "\r\n", false) +
+           "\x00\xDC\x0d\x00\x0a\x00\x01"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -65,10 +75,32 @@ TEST(TextLineWriterTest, CopyingPiecesGivesTheCrLfForm) {
     TextLineReader reader;
     TextLineWriter writer;
     ASSERT_TRUE(reader.Open((folder / "in").c_str()));
-    ASSERT_TRUE(writer.Open((folder / "out").c_str()));
+    ASSERT_TRUE(writer.Open((folder / "out").c_str(), reader.encoding()));
     LinePiece piece;
     while (reader.Next(&piece) == TextLineReader::kPiece)
-      writer.Write(piece.text, piece.length);
+      writer.WritePiece(piece);
+    EXPECT_TRUE(writer.Close());
+    EXPECT_EQ(ReadBytes(folder / "out"), c.expected);
+  }
+}
+
+TEST(TextLineWriterTest, WritesTextInTheFilesEncoding) {
+  struct Case {
+    const char* name;
+    TextEncoding encoding;
+    std::string expected;
+  } cases[] = {
+      {"8-bit", kEightBit, "k=%s\r\n"},
+      {"UTF-8 mark", kUtf8Marked, "\xEF\xBB\xBFk=%s\r\n"},
+      {"UTF-16LE", kUtf16Le, "\xFF\xFE" + Utf16("k=%s\r\n", false)},
+      {"UTF-16BE", kUtf16Be, "\xFE\xFF" + Utf16("k=%s\r\n", true)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    TextLineWriter writer;
+    ASSERT_TRUE(writer.Open((folder / "out").c_str(), c.encoding));
+    writer.Write("k=%s\n");
     EXPECT_TRUE(writer.Close());
     EXPECT_EQ(ReadBytes(folder / "out"), c.expected);
   }

@@ -26,6 +26,18 @@ std::string Crlf(const std::string& text) {
   return out;
 }
 
+std::string Utf16(const std::string& text, bool big_endian) {
+  std::string out;
+  for (char c : text) {
+    if (big_endian)
+      out += '\0';
+    out += c;
+    if (!big_endian)
+      out += '\0';
+  }
+  return out;
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

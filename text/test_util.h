@@ -9,6 +9,9 @@ std::string ReadBytes(const std::string& path);
 /// |text| with every line feed written as CR LF, as the program writes.
 std::string Crlf(const std::string& text);
 
+/// The 8-bit |text| as UTF-16 bytes, one character a byte, without a mark.
+std::string Utf16(const std::string& text, bool big_endian);
+
 /// Writes |bytes| to |path| as they stand.
 void WriteBytes(const std::string& path, const std::string& bytes);
 

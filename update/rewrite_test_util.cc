@@ -9,6 +9,7 @@ LinePiece MakePiece(const std::string& text, bool continues_line) {
   memcpy(piece.text, text.data(), text.size());
   piece.text[text.size()] = '\0';
   piece.length = text.size();
+  piece.encoding = kEightBit;
   piece.continues_line = continues_line;
   return piece;
 }

@@ -11,7 +11,7 @@ static const char* MakeBackup(const MessageSet& messages, TextLineReader* in,
   LinePiece piece;
   TextLineReader::Result r;
   while ((r = in->Next(&piece)) == TextLineReader::kPiece && backup->ok())
-    backup->Write(piece.text, piece.length);
+    backup->WritePiece(piece);
   in->Close();
   bool written = backup->Sync();
   written = backup->Close() && written;
@@ -33,7 +33,7 @@ static bool Rewrite(const UpdateTarget& target, TextLineReader* in,
   while ((r = in->Next(&piece)) == TextLineReader::kPiece && out->ok()) {
     const RewriteRule* rule = RewritePiece(target, piece, &in_section);
     if (!rule) {
-      out->Write(piece.text, piece.length);
+      out->WritePiece(piece);
       continue;
     }
     out->Write(rule->replacement);
@@ -56,7 +56,7 @@ PassResult RunPass(const UpdateTarget& target, TextLineWriter* log) {
   }
   log->Write(messages.found);
   TextLineWriter out;
-  if (!out.Open(target.backup_name)) {
+  if (!out.Open(target.backup_name, in.encoding())) {
     log->Write(messages.backup_failed);
     return kPassStop;
   }
@@ -68,7 +68,7 @@ PassResult RunPass(const UpdateTarget& target, TextLineWriter* log) {
 
   if (!in.Open(target.backup_name))
     return kPassStop;
-  if (!out.Open(target.file_name)) {
+  if (!out.Open(target.file_name, in.encoding())) {
     log->Write(messages.write_failed);
     return kPassStop;
   }

@@ -56,6 +56,12 @@ TEST(RunPassTest, BacksUpAndRewrites) {
        "k changed.\nsuccess\n"},
       {"the tail of a long line is no header", "[T]\n" + long_line + "\n",
        Crlf("[T]\n" + long_line + "\n"), "no change\n"},
+      {"UTF-16LE", "\xFF\xFE" + Utf16("[S]\nk=1\n", false),
+       "\xFF\xFE" + Utf16("[S]\r\nk=one\r\n", false), "k changed.\nsuccess\n"},
+      {"UTF-16BE", "\xFE\xFF" + Utf16("[S]\r\nk=1\r\n", true),
+       "\xFE\xFF" + Utf16("[S]\r\nk=one\r\n", true), "k changed.\nsuccess\n"},
+      {"UTF-8 mark before the header", "\xEF\xBB\xBF[S]\nk=1\n",
+       "\xEF\xBB\xBF[S]\r\nk=one\r\n", "k changed.\nsuccess\n"},
       {"bytes round-trip", "[S]\n\0k=1\n\x1a\r\xff\n"s,
        "[S]\r\n\0k=1\r\n\x1a\r\xff\r\n"s, "no change\n"},
   };
