@@ -1,49 +1,76 @@
 #include "text/file_fault.h"
 
+#include <map>
+#include <utility>
+
 #include "text/file.h"
 #include "text/file_sys.h"
 
-static long g_count;
-static long g_fail_at;
-static bool g_sticky;
+namespace {
+
+long g_count;
+long g_fail_at;
+bool g_sticky;
+std::vector<FailedOperation> g_failed;
+// The open files: their names and whether they were opened for reading.
+std::map<FileHandle, std::pair<std::string, bool>> g_open;
+
+/// Counts one operation on |path| and tells whether it is to fail.
+bool Fails(FileOperation operation, const std::string& path, bool reading) {
+  ++g_count;
+  bool fails = g_fail_at > 0 &&
+               (g_sticky ? g_count >= g_fail_at : g_count == g_fail_at);
+  if (fails)
+    g_failed.push_back({operation, path, reading});
+  return fails;
+}
+
+bool Fails(FileOperation operation, FileHandle file) {
+  const std::pair<std::string, bool>& open = g_open[file];
+  return Fails(operation, open.first, open.second);
+}
+
+}  // namespace
 
 void InjectFileFault(long n, bool sticky) {
   g_count = 0;
   g_fail_at = n;
   g_sticky = sticky;
+  g_failed.clear();
 }
 
 long FileOperationCount() { return g_count; }
 
-/// Counts one operation and tells whether it is to fail.
-static bool Fails() {
-  ++g_count;
-  if (g_fail_at <= 0)
-    return false;
-  return g_sticky ? g_count >= g_fail_at : g_count == g_fail_at;
-}
+const std::vector<FailedOperation>& FailedFileOperations() { return g_failed; }
 
 bool FileOpenForReading(const char* path, FileHandle* file) {
-  return !Fails() && SysOpenForReading(path, file);
+  if (Fails(kOpenForReading, path, true) || !SysOpenForReading(path, file))
+    return false;
+  g_open[*file] = {path, true};
+  return true;
 }
 
 bool FileOpenForWriting(const char* path, FileHandle* file) {
-  return !Fails() && SysOpenForWriting(path, file);
+  if (Fails(kOpenForWriting, path, false) || !SysOpenForWriting(path, file))
+    return false;
+  g_open[*file] = {path, false};
+  return true;
 }
 
 long FileRead(FileHandle file, char* buf, size_t size) {
-  return Fails() ? -1 : SysRead(file, buf, size);
+  return Fails(kRead, file) ? -1 : SysRead(file, buf, size);
 }
 
 bool FileWrite(FileHandle file, const char* data, size_t size) {
-  return !Fails() && SysWrite(file, data, size);
+  return !Fails(kWrite, file) && SysWrite(file, data, size);
 }
 
-bool FileSync(FileHandle file) { return !Fails() && SysSync(file); }
+bool FileSync(FileHandle file) { return !Fails(kSync, file) && SysSync(file); }
 
 bool FileClose(FileHandle file) {
   // The file is released all the same, as a close that reports a delayed
   // write error still releases it.
-  bool fails = Fails();
+  bool fails = Fails(kClose, file);
+  g_open.erase(file);
   return SysClose(file) && !fails;
 }

@@ -38,6 +38,7 @@ const UpdateTarget kLotdIniTarget = {
         "Could not read LOTD.ini to create backup file. Exiting...\n",
         "Could not write LOTD.ini.bak to create backup file. Exiting...\n",
         "LOTD.ini.bak file created.  Attempting to change LOTD.ini file.\n",
+        "Could not open LOTD.ini.bak for reading. Exiting...\n",
         "Could not open LOTD.ini for writing.\n",
         "Could not write LOTD.ini; it was restored from LOTD.ini.bak. "
         "Exiting...\n",
@@ -63,6 +64,7 @@ const UpdateTarget kEngineIntTarget = {
         "Could not read Engine.int to create backup file. Exiting...\n",
         "Could not write Engine.int.bak to create backup file. Exiting...\n",
         "Engine.int.bak file created.  Attempting to change Engine.int file.\n",
+        "Could not open Engine.int.bak for reading. Exiting...\n",
         "Could not open Engine.int for writing.\n",
         "Could not write Engine.int; it was restored from Engine.int.bak. "
         "Exiting...\n",

@@ -66,8 +66,10 @@ PassResult RunPass(const UpdateTarget& target, TextLineWriter* log) {
   }
   log->Write(messages.backup_done);
 
-  if (!in.Open(target.backup_name))
+  if (!in.Open(target.backup_name)) {
+    log->Write(messages.reopen_failed);
     return kPassStop;
+  }
   if (!out.Open(target.file_name, in.encoding())) {
     log->Write(messages.write_failed);
     return kPassStop;

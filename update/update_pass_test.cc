@@ -19,7 +19,7 @@ const UpdateTarget kTarget = {
     "game.ini.bak",
     {"announce\n", "not found\n", "found\n", "backup failed\n",
      "backup read failed\n", "backup write failed\n", "backup done\n",
-     "write failed\n", "restored\n", "not restored\n", "success\n",
+     "reopen failed\n", "write failed\n", "restored\n", "not restored\n", "success\n",
      "no change\n"},
     "[S]\n",
     kRules,
@@ -170,7 +170,7 @@ TEST(RunPassTest, NoFailureLosesTheGameFile) {
       } else if (last != "not restored\r\n") {
         EXPECT_TRUE(target == original);
       }
-      bool rewriting = last == "backup done\r\n" ||
+      bool rewriting = last == "reopen failed\r\n" ||
                        last == "write failed\r\n" || last == "restored\r\n" ||
                        last == "not restored\r\n";
       if (rewriting) {
@@ -183,7 +183,7 @@ TEST(RunPassTest, NoFailureLosesTheGameFile) {
   EXPECT_EQ(stops, (std::set<std::string>{
                        "not found\r\n", "backup failed\r\n",
                        "backup read failed\r\n", "backup write failed\r\n",
-                       "backup done\r\n", "write failed\r\n", "restored\r\n",
+                       "reopen failed\r\n", "write failed\r\n", "restored\r\n",
                        "not restored\r\n"}));
 }
 

@@ -21,6 +21,7 @@ struct MessageSet {
   const char* backup_read_failed;   // The target could not be read whole.
   const char* backup_write_failed;  // The backup could not be written whole.
   const char* backup_done;
+  const char* reopen_failed;  // The backup could not be opened again.
   const char* write_failed;
   const char* restored;      // The rewrite failed; the backup was put back.
   const char* not_restored;  // The rewrite failed and so did putting it back.
