@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the builds and the tests need when it is missing, then builds
-# and tests the native program (build/) and the Windows .exe (build-windows/,
-# its tests run under Wine).
+# and tests the native program (build/), the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer with each fuzzer run for a minute
+# (build-sanitize/), and the Windows .exe (build-windows/, its tests run
+# under Wine).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,6 +16,9 @@ command -v setpriv >/dev/null && command -v prlimit >/dev/null || missing+=(util
 [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
 command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x86-64)
 [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null || missing+=(wine64)
+command -v clang++ >/dev/null || missing+=(clang)
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
+  missing+=(libclang-rt-dev)
 if ((${#missing[@]})); then
   echo "Installing ${missing[*]}"
   apt-get update -qq
@@ -24,13 +29,29 @@ cmake --preset native
 cmake --build --preset native -j"$(nproc)"
 ctest --preset native
 
+cmake --preset sanitize
+cmake --build --preset sanitize -j"$(nproc)"
+ctest --preset sanitize
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+here=$PWD
+for fuzzer in round_trip_fuzzer rewrite_fuzzer; do
+  # New inputs go to a scratch folder; the seeds in the repo stay as they are.
+  mkdir "$scratch/$fuzzer"
+  if ! (cd "$scratch" && "$here/build-sanitize/$fuzzer" -max_total_time=60 \
+          -max_len=8192 "$fuzzer" "$here/fuzz/corpus" >"$fuzzer.log" 2>&1); then
+    cat "$scratch/$fuzzer.log" >&2
+    echo "$fuzzer found a fault" >&2
+    exit 1
+  fi
+  echo "$fuzzer: $(tail -n 1 "$scratch/$fuzzer.log")"
+done
+
 cmake --preset windows
 cmake --build --preset windows -j"$(nproc)"
 
 # The release zip: its .exe updates a copy of the sample game under Wine.
 cmake --build --preset release
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 cmake -E chdir "$scratch" cmake -E tar xf "$PWD/dist/Korvane_V12_Update.zip"
 mkdir "$scratch/game"
 cp examples/game/* "$scratch/game"

@@ -1,0 +1,38 @@
+// Reads a file as line pieces and writes them back: every piece keeps to its
+// bounds, and the copy is the file with CR LF line ends, in its encoding.
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <string>
+
+#include "fuzz/fuzz_util.h"
+#include "fuzz/text_model.h"
+#include "text/line_reader.h"
+#include "text/line_writer.h"
+#include "text/test_util.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static TempFolder folder;
+  static const std::string in = folder / "in", out = folder / "out";
+  const std::string file(reinterpret_cast<const char*>(data), size);
+  WriteBytes(in, file);
+
+  TextLineReader reader;
+  TextLineWriter writer;
+  Check(reader.Open(in.c_str()), "open for reading");
+  Check(writer.Open(out.c_str(), reader.encoding()), "open for writing");
+  bool utf16 = reader.encoding() == kUtf16Le || reader.encoding() == kUtf16Be;
+  size_t max = (utf16 ? 2 : 1) * LinePiece::kMaxLength;
+  LinePiece piece;
+  TextLineReader::Result r;
+  while ((r = reader.Next(&piece)) == TextLineReader::kPiece) {
+    Check(piece.length >= 1 && piece.length <= max, "piece length");
+    Check(piece.text[piece.length] == '\0', "piece terminated");
+    writer.WritePiece(piece);
+  }
+  Check(r == TextLineReader::kEnd, "read to the end");
+  Check(writer.Close(), "write");
+  Check(ReadBytes(out) == ModelCopy(file), "copy is the CR LF form");
+  return 0;
+}
