@@ -38,8 +38,9 @@ here=$PWD
 for fuzzer in round_trip_fuzzer rewrite_fuzzer; do
   # New inputs go to a scratch folder; the seeds in the repo stay as they are.
   mkdir "$scratch/$fuzzer"
-  if ! (cd "$scratch" && "$here/build-sanitize/$fuzzer" -max_total_time=60 \
-          -max_len=8192 "$fuzzer" "$here/fuzz/corpus" >"$fuzzer.log" 2>&1); then
+  if ! "$here/build-sanitize/$fuzzer" -max_total_time=60 -max_len=8192 \
+       -artifact_prefix="$scratch/" "$scratch/$fuzzer" "$here/fuzz/corpus" \
+       >"$scratch/$fuzzer.log" 2>&1; then
     cat "$scratch/$fuzzer.log" >&2
     echo "$fuzzer found a fault" >&2
     exit 1
