@@ -64,12 +64,14 @@ for size in "${sizes[@]}"; do
   rm -rf "$work/by-updater"
 
   case $size in typical) runs=50 ;; 128) runs=5 ;; *) runs=10 ;; esac
-  hyperfine --style none --warmup 1 --runs "$runs" \
-    --prepare "rm -rf '$work/run' && cp -r '$work/src-$size' '$work/run' && sync" \
+  # No shell between hyperfine and the commands: the small folder's runs
+  # take a few milliseconds.
+  hyperfine -N --style none --warmup 1 --runs "$runs" \
+    --prepare "sh -c 'rm -rf $work/run && cp -r $work/src-$size $work/run && sync'" \
     --export-csv "$work/times.csv" \
-    -n updater "'$updater' '$work/run'" \
-    -n floor "'$here/floor.sh' '$work/run'" \
-    -n awk "'$here/peer.sh' '$work/run'" >/dev/null
+    -n updater "$updater $work/run" \
+    -n floor "$here/floor.sh $work/run" \
+    -n awk "$here/peer.sh $work/run" >/dev/null
   declare -A mem=(
     [updater]=$(peak "$size" "$updater" "$work/run")
     [floor]=$(peak "$size" "$here/floor.sh" "$work/run")

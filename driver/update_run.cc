@@ -41,10 +41,9 @@ int RunUpdate(const char* folder) {
           stderr);
     return 1;
   }
-  // Each message is in the file as soon as it is written. A failed write
-  // to the log doesn't stop the run: the log is the report, the game files
-  // are the data, and the exit status still tells what happened to them.
-  log.set_unbuffered(true);
+  // A failed write to the log doesn't stop the run: the log is the report,
+  // the game files are the data, and the exit status still tells what
+  // happened to them.
   log.Write(kOpeningLines);
   if (folder && !folder_set) {
     // Going on would edit the files of a folder the caller did not name.
@@ -55,6 +54,7 @@ int RunUpdate(const char* folder) {
   }
   if (folder)
     WriteFolderLine(&log, "Working directory set to ", folder, "\n");
+  log.Flush();
 
   for (const UpdateTarget* target : kTargets) {
     if (RunPass(*target, &log) == kPassStop) {

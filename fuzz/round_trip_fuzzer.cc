@@ -1,5 +1,6 @@
-// Reads a file as line pieces and writes them back: every piece keeps to its
-// bounds, and the copy is the file with CR LF line ends, in its encoding.
+// Reads a file as line pieces and writes them back, then copies it in whole
+// buffers: every piece keeps to its bounds, and both copies are the file
+// with CR LF line ends, in its encoding.
 
 #include <stddef.h>
 #include <stdint.h>
@@ -33,6 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Check(r == TextLineReader::kEnd, "read to the end");
   Check(writer.Close(), "write");
-  Check(ReadBytes(out) == ModelCopy(file), "copy is the CR LF form");
+  const std::string expected = ModelCopy(file);
+  Check(ReadBytes(out) == expected, "copy is the CR LF form");
+
+  // The same in whole buffers.
+  Check(reader.Open(in.c_str()), "open again");
+  Check(writer.Open(out.c_str(), reader.encoding()), "open for writing again");
+  Check(reader.CopyTo(&writer) == TextLineReader::kEnd, "copy to the end");
+  Check(writer.Close(), "write again");
+  Check(ReadBytes(out) == expected, "CopyTo gives the CR LF form");
   return 0;
 }

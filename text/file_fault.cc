@@ -11,12 +11,15 @@ namespace {
 long g_count;
 long g_fail_at;
 bool g_sticky;
+std::string g_spared;
 std::vector<FailedOperation> g_failed;
 // The open files: their names and whether they were opened for reading.
 std::map<FileHandle, std::pair<std::string, bool>> g_open;
 
 /// Counts one operation on |path| and tells whether it is to fail.
 bool Fails(FileOperation operation, const std::string& path, bool reading) {
+  if (!g_spared.empty() && path == g_spared)
+    return false;
   ++g_count;
   bool fails = g_fail_at > 0 &&
                (g_sticky ? g_count >= g_fail_at : g_count == g_fail_at);
@@ -32,10 +35,11 @@ bool Fails(FileOperation operation, FileHandle file) {
 
 }  // namespace
 
-void InjectFileFault(long n, bool sticky) {
+void InjectFileFault(long n, bool sticky, const std::string& spared) {
   g_count = 0;
   g_fail_at = n;
   g_sticky = sticky;
+  g_spared = spared;
   g_failed.clear();
 }
 

@@ -9,9 +9,10 @@
 // the ones it is told to, as a full disk or a failing device would.
 
 /// Makes the |n|-th file operation from now fail (1 is the next one), and
-/// with |sticky| every one after it too; 0 makes none fail. Resets the count
+/// with |sticky| every one after it too; 0 makes none fail. Operations on
+/// the file named |spared| are neither counted nor failed. Resets the count
 /// and the list of failed operations.
-void InjectFileFault(long n, bool sticky);
+void InjectFileFault(long n, bool sticky, const std::string& spared = "");
 
 /// The number of file operations since the last InjectFileFault().
 long FileOperationCount();

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "text/line_writer.h"
+
 TextLineReader::TextLineReader()
     : file_(0),
       open_(false),
@@ -77,6 +79,57 @@ TextLineReader::Result TextLineReader::Next(LinePiece* piece) {
   if (r == kPiece)
     piece->text[piece->length] = '\0';
   return r;
+}
+
+TextLineReader::Result TextLineReader::CopyTo(TextLineWriter* out, int stop) {
+  if (encoding_ == kUtf16Le || encoding_ == kUtf16Be) {
+    if (stop >= 0)
+      return kPiece;
+    LinePiece piece;
+    Result r;
+    while ((r = Next(&piece)) == kPiece && out->ok())
+      out->WritePiece(piece);
+    return r;
+  }
+  if (read_failed_)
+    return kError;
+  // Reading turns CR LF into LF and writing turns LF into CR LF: together,
+  // a CR goes before every line feed that has none. A line begins after a
+  // line feed, or here unless the last piece was cut.
+  bool after_cr = false;
+  bool line_start = !cut_;
+  for (;;) {
+    Fill fill = Ensure(1);
+    if (fill == kFillError)
+      return kError;
+    if (fill == kFillEnd || !out->ok())
+      return kEnd;
+    const char* start = buf_ + pos_;
+    const char* end = buf_ + end_;
+    if (line_start && static_cast<unsigned char>(*start) == stop)
+      return kPiece;
+    const char* span = start;
+    const char* p = start;
+    while (const char* lf = static_cast<const char*>(
+               memchr(p, '\n', static_cast<size_t>(end - p)))) {
+      if (lf > start ? lf[-1] != '\r' : !after_cr) {
+        out->WriteRaw(span, static_cast<size_t>(lf - span));
+        out->WriteRaw("\r", 1);
+        span = lf;
+      }
+      p = lf + 1;
+      if (p < end && static_cast<unsigned char>(*p) == stop) {
+        out->WriteRaw(span, static_cast<size_t>(p - span));
+        pos_ = static_cast<size_t>(p - buf_);
+        cut_ = false;
+        return kPiece;
+      }
+    }
+    out->WriteRaw(span, static_cast<size_t>(end - span));
+    after_cr = end[-1] == '\r';
+    line_start = end[-1] == '\n';
+    pos_ = end_;
+  }
 }
 
 TextLineReader::Result TextLineReader::NextEightBit(LinePiece* piece) {

@@ -6,7 +6,6 @@ TextLineWriter::TextLineWriter()
     : file_(0),
       open_(false),
       failed_(false),
-      unbuffered_(false),
       encoding_(kEightBit),
       used_(0) {}
 
@@ -53,15 +52,17 @@ void TextLineWriter::Write(const char* text, size_t size) {
       text = stop + (lf ? 1 : 0);
     }
   }
-  if (unbuffered_)
-    Flush();
 }
 
 void TextLineWriter::Write(const char* text) { Write(text, strlen(text)); }
 
 void TextLineWriter::WritePiece(const LinePiece& piece) {
   if (!utf16()) {
-    Write(piece.text, piece.length);
+    // A piece holds no line feed but as its last byte.
+    bool lf = piece.text[piece.length - 1] == '\n';
+    Put(piece.text, piece.length - lf);
+    if (lf)
+      Put("\r\n", 2);
     return;
   }
   // Characters go as they stand, but for the line feed; an odd last byte

@@ -31,9 +31,13 @@ class TextLineWriter {
   /// stands, apart from the line ends.
   void WritePiece(const LinePiece& piece);
 
-  /// Makes every Write() go to the file at once, so that what was written
-  /// is there even if the program is stopped.
-  void set_unbuffered(bool unbuffered) { unbuffered_ = unbuffered; }
+  /// Writes |size| bytes of |data| exactly as they stand, line feeds too.
+  void WriteRaw(const char* data, size_t size) { Put(data, size); }
+
+  /// Writes out the buffer, so that what was written is in the file even if
+  /// the program is stopped. Returns false when that or any earlier write
+  /// failed.
+  bool Flush();
 
   /// True while every write since Open() has succeeded.
   bool ok() const { return !failed_; }
@@ -49,7 +53,6 @@ class TextLineWriter {
  private:
   void Put(const char* data, size_t size);
   void PutUtf16(unsigned unit);
-  bool Flush();
   bool utf16() const {
     return encoding_ == kUtf16Le || encoding_ == kUtf16Be;
   }
@@ -57,7 +60,6 @@ class TextLineWriter {
   FileHandle file_;
   bool open_;
   bool failed_;
-  bool unbuffered_;
   TextEncoding encoding_;
   size_t used_;
   char buf_[64 * 1024];

@@ -53,6 +53,12 @@ TEST(TextLineWriterTest, CopyingPiecesGivesTheCrLfForm) {
       {"LF file", "[A]\nk=1\n", "[A]\r\nk=1\r\n"},
       {"CR LF file", "[A]\r\nk=1\r\n", "[A]\r\nk=1\r\n"},
       {"CR CR LF, final CR", "a\r\r\nb\r", "a\r\r\nb\r"},
+      {"LF first, lone CR", "\nx\ry\n", "\r\nx\ry\r\n"},
+      {"lines that begin with byte FF", "\xff\n\xff", "\xff\r\n\xff"},
+      {"CR LF split across reads", std::string(65535, 'a') + "\r\nb\n",
+       std::string(65535, 'a') + "\r\nb\r\n"},
+      {"LF first in the second read", std::string(65536, 'a') + "\nb",
+       std::string(65536, 'a') + "\r\nb"},
       {"long line", std::string(3000, 'x') + "\n" + std::string(1023, 'y'),
        std::string(3000, 'x') + "\r\n" + std::string(1023, 'y')},
       {"binary bytes", std::string("\0\x1a\xff\n\0", 5),
@@ -69,18 +75,25 @@ TEST(TextLineWriterTest, CopyingPiecesGivesTheCrLfForm) {
            "\x00\xDC\x0d\x00\x0a\x00\x01"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TempFolder folder;
-    WriteBytes(folder / "in", c.input);
-    TextLineReader reader;
-    TextLineWriter writer;
-    ASSERT_TRUE(reader.Open((folder / "in").c_str()));
-    ASSERT_TRUE(writer.Open((folder / "out").c_str(), reader.encoding()));
-    LinePiece piece;
-    while (reader.Next(&piece) == TextLineReader::kPiece)
-      writer.WritePiece(piece);
-    EXPECT_TRUE(writer.Close());
-    EXPECT_EQ(ReadBytes(folder / "out"), c.expected);
+    // Piece by piece, and in whole buffers with CopyTo().
+    for (bool whole : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (whole ? ", CopyTo" : ", pieces"));
+      TempFolder folder;
+      WriteBytes(folder / "in", c.input);
+      TextLineReader reader;
+      TextLineWriter writer;
+      ASSERT_TRUE(reader.Open((folder / "in").c_str()));
+      ASSERT_TRUE(writer.Open((folder / "out").c_str(), reader.encoding()));
+      LinePiece piece;
+      if (whole) {
+        EXPECT_EQ(reader.CopyTo(&writer), TextLineReader::kEnd);
+      } else {
+        while (reader.Next(&piece) == TextLineReader::kPiece)
+          writer.WritePiece(piece);
+      }
+      EXPECT_TRUE(writer.Close());
+      EXPECT_EQ(ReadBytes(folder / "out"), c.expected);
+    }
   }
 }
 

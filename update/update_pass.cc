@@ -8,10 +8,7 @@
 /// backup is complete.
 static const char* MakeBackup(const MessageSet& messages, TextLineReader* in,
                               TextLineWriter* backup) {
-  LinePiece piece;
-  TextLineReader::Result r;
-  while ((r = in->Next(&piece)) == TextLineReader::kPiece && backup->ok())
-    backup->WritePiece(piece);
+  TextLineReader::Result r = in->CopyTo(backup);
   in->Close();
   bool written = backup->Sync();
   written = backup->Close() && written;
@@ -30,7 +27,13 @@ static bool Rewrite(const UpdateTarget& target, TextLineReader* in,
   bool in_section = false;
   LinePiece piece;
   TextLineReader::Result r;
-  while ((r = in->Next(&piece)) == TextLineReader::kPiece && out->ok()) {
+  for (;;) {
+    // Outside the section only a header line can change anything: the
+    // lines up to the next one are copied in bulk.
+    if (!in_section && (r = in->CopyTo(out, '[')) != TextLineReader::kPiece)
+      break;
+    if ((r = in->Next(&piece)) != TextLineReader::kPiece || !out->ok())
+      break;
     const RewriteRule* rule = RewritePiece(target, piece, &in_section);
     if (!rule) {
       out->WritePiece(piece);
@@ -45,41 +48,48 @@ static bool Rewrite(const UpdateTarget& target, TextLineReader* in,
   return r != TextLineReader::kError && written;
 }
 
+/// Writes a step's message to |log| and out to the file at once, so that a
+/// run that is stopped leaves the log of what it did.
+static void Report(TextLineWriter* log, const char* message) {
+  log->Write(message);
+  log->Flush();
+}
+
 PassResult RunPass(const UpdateTarget& target, TextLineWriter* log) {
   const MessageSet& messages = target.messages;
-  log->Write(messages.announce);
+  Report(log, messages.announce);
 
   TextLineReader in;
   if (!in.Open(target.file_name)) {
-    log->Write(messages.not_found);
+    Report(log, messages.not_found);
     return kPassStop;
   }
-  log->Write(messages.found);
+  Report(log, messages.found);
   TextLineWriter out;
   if (!out.Open(target.backup_name, in.encoding())) {
-    log->Write(messages.backup_failed);
+    Report(log, messages.backup_failed);
     return kPassStop;
   }
   if (const char* failure = MakeBackup(messages, &in, &out)) {
-    log->Write(failure);
+    Report(log, failure);
     return kPassStop;
   }
-  log->Write(messages.backup_done);
+  Report(log, messages.backup_done);
 
   if (!in.Open(target.backup_name)) {
-    log->Write(messages.reopen_failed);
+    Report(log, messages.reopen_failed);
     return kPassStop;
   }
   if (!out.Open(target.file_name, in.encoding())) {
-    log->Write(messages.write_failed);
+    Report(log, messages.write_failed);
     return kPassStop;
   }
   bool changed = false;
   if (!Rewrite(target, &in, &out, log, &changed)) {
     bool restored = FileCopy(target.backup_name, target.file_name);
-    log->Write(restored ? messages.restored : messages.not_restored);
+    Report(log, restored ? messages.restored : messages.not_restored);
     return kPassStop;
   }
-  log->Write(changed ? messages.success : messages.no_change);
+  Report(log, changed ? messages.success : messages.no_change);
   return kPassDone;
 }

@@ -56,6 +56,14 @@ TEST(RunPassTest, BacksUpAndRewrites) {
        "k changed.\nsuccess\n"},
       {"the tail of a long line is no header", "[T]\n" + long_line + "\n",
        Crlf("[T]\n" + long_line + "\n"), "no change\n"},
+      // The first read holds 64 KiB: a header that begins the second, and
+      // a CR LF split between them.
+      {"header first in a read", std::string(65535, 'x') + "\n[S]\nk=1\n",
+       std::string(65535, 'x') + "\r\n[S]\r\nk=one\r\n",
+       "k changed.\nsuccess\n"},
+      {"CR LF across reads", std::string(65535, 'x') + "\r\n[S]\nk=1\n",
+       std::string(65535, 'x') + "\r\n[S]\r\nk=one\r\n",
+       "k changed.\nsuccess\n"},
       {"UTF-16LE", "\xFF\xFE" + Utf16("[S]\nk=1\n", false),
        "\xFF\xFE" + Utf16("[S]\r\nk=one\r\n", false), "k changed.\nsuccess\n"},
       {"UTF-16BE", "\xFE\xFF" + Utf16("[S]\r\nk=1\r\n", true),
@@ -140,7 +148,8 @@ TEST(RunPassTest, NoFailureLosesTheGameFile) {
       {
         TextLineWriter writer;
         ASSERT_TRUE(writer.Open("pass.log"));
-        InjectFileFault(n, sticky);
+        // The log is spared: the whole run's test fails it too.
+        InjectFileFault(n, sticky, "pass.log");
         result = RunPass(kTarget, &writer);
         bool reached = FileOperationCount() >= n;
         InjectFileFault(0, false);
