@@ -34,6 +34,14 @@ TEST(PlayerControllerRulesTest, SwitchesToKorvaneV12) {
   const std::string game_lower = kKey + "class'DOTZEngine.DOTZPlayerController'\n";
   const std::string game = kKey + "Class'DOTZEngine.DOTZPlayerController'\n";
   const std::string v11 = kKey + "Class'Korvane_V11.ZPlayerController'\n";
+  const std::string near_misses =
+      kSection +
+      "OverridePlayerControllerClass = Class'Korvane_V11.ZPlayerController'\n" +
+      "overrideplayercontrollerclass=Class'Korvane_V11.ZPlayerController'\n" +
+      kKey + "class'Korvane_V11.ZPlayerController'\n" + kKey +
+      "Class'Other.PlayerController'\n" + kKey +
+      "CLASS'DOTZEngine.DOTZPlayerController'\n" + kKey +
+      "Class'Korvane_V11.ZPlayerController'";
   const Case cases[] = {
       {"game class, class'", kSection + game_lower, kSection + kV12, kChanged},
       {"game class, Class'", kSection + game, kSection + kV12, kChanged},
@@ -42,20 +50,7 @@ TEST(PlayerControllerRulesTest, SwitchesToKorvaneV12) {
       {"the key twice", kSection + game + v11, kSection + kV12 + kV12,
        kChanged + kChanged},
       {"already Korvane_V12", kSection + kV12, kSection + kV12, ""},
-      {"near misses",
-       kSection + "OverridePlayerControllerClass = Class'Korvane_V11.ZPlayerController'\n" +
-           "overrideplayercontrollerclass=Class'Korvane_V11.ZPlayerController'\n" +
-           kKey + "class'Korvane_V11.ZPlayerController'\n" +
-           kKey + "Class'Other.PlayerController'\n" +
-           kKey + "CLASS'DOTZEngine.DOTZPlayerController'\n" +
-           kKey + "Class'Korvane_V11.ZPlayerController'",
-       kSection + "OverridePlayerControllerClass = Class'Korvane_V11.ZPlayerController'\n" +
-           "overrideplayercontrollerclass=Class'Korvane_V11.ZPlayerController'\n" +
-           kKey + "class'Korvane_V11.ZPlayerController'\n" +
-           kKey + "Class'Other.PlayerController'\n" +
-           kKey + "CLASS'DOTZEngine.DOTZPlayerController'\n" +
-           kKey + "Class'Korvane_V11.ZPlayerController'",
-       ""},
+      {"near misses", near_misses, near_misses, ""},
       {"the section twice, the last header without line feed",
        kSection + game + "[Engine.GameInfo]\n" + game + kSection + v11 +
            kSection.substr(0, kSection.size() - 1),

@@ -94,32 +94,31 @@ TEST(RunPassTest, BackupIsTheCrLfFormOfTheTarget) {
 }
 
 TEST(RunPassTest, StopsWhenAFileDoesNotOpen) {
-  {
-    SCOPED_TRACE("missing target");
+  struct Case {
+    const char* name;
+    bool target;          // The target file is there.
+    const char* folder;   // A folder of this name is there.
+    const char* log;
+  } cases[] = {
+      {"missing target", false, nullptr, "announce\nnot found\n"},
+      {"target is a folder", false, "game.ini", "announce\nnot found\n"},
+      {"backup is a folder", true, "game.ini.bak",
+       "announce\nfound\nbackup failed\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     ScopedTempWorkingFolder folder;
+    if (c.target)
+      WriteBytes("game.ini", "[S]\nk=1\n");
+    if (c.folder)
+      std::filesystem::create_directory(c.folder);
     std::string log;
     EXPECT_EQ(RunInFolder(&log), kPassStop);
-    EXPECT_EQ(log, Crlf("announce\nnot found\n"));
-    EXPECT_FALSE(std::filesystem::exists("game.ini.bak"));
-  }
-  {
-    SCOPED_TRACE("target is a folder");
-    ScopedTempWorkingFolder folder;
-    std::filesystem::create_directory("game.ini");
-    std::string log;
-    EXPECT_EQ(RunInFolder(&log), kPassStop);
-    EXPECT_EQ(log, Crlf("announce\nnot found\n"));
-    EXPECT_FALSE(std::filesystem::exists("game.ini.bak"));
-  }
-  {
-    SCOPED_TRACE("backup is a folder");
-    ScopedTempWorkingFolder folder;
-    WriteBytes("game.ini", "[S]\nk=1\n");
-    std::filesystem::create_directory("game.ini.bak");
-    std::string log;
-    EXPECT_EQ(RunInFolder(&log), kPassStop);
-    EXPECT_EQ(log, Crlf("announce\nfound\nbackup failed\n"));
-    EXPECT_EQ(ReadBytes("game.ini"), "[S]\nk=1\n");
+    EXPECT_EQ(log, Crlf(c.log));
+    EXPECT_FALSE(std::filesystem::is_regular_file("game.ini.bak"));
+    if (c.target) {
+      EXPECT_EQ(ReadBytes("game.ini"), "[S]\nk=1\n");
+    }
   }
 }
 
