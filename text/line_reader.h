@@ -24,6 +24,10 @@ class TextLineReader {
   /// is a folder or can't be opened; a failed read shows in Next().
   bool Open(const char* path);
 
+  /// False once a read of the file has failed; Open() reads the first
+  /// bytes, to take the mark.
+  bool ok() const { return !read_failed_; }
+
   /// The encoding told by the file's mark.
   TextEncoding encoding() const { return encoding_; }
 

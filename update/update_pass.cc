@@ -76,7 +76,8 @@ PassResult RunPass(const UpdateTarget& target, TextLineWriter* log) {
   }
   Report(log, messages.backup_done);
 
-  if (!in.Open(target.backup_name)) {
+  // The target is truncated only when its backup reads back.
+  if (!in.Open(target.backup_name) || !in.ok()) {
     Report(log, messages.reopen_failed);
     return kPassStop;
   }
