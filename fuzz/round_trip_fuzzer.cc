@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TextLineWriter writer;
   Check(reader.Open(in.c_str()), "open for reading");
   Check(writer.Open(out.c_str(), reader.encoding()), "open for writing");
-  bool utf16 = reader.encoding() == kUtf16Le || reader.encoding() == kUtf16Be;
+  bool utf16 = IsUtf16(reader.encoding());
   size_t max = (utf16 ? 2 : 1) * LinePiece::kMaxLength;
   LinePiece piece;
   TextLineReader::Result r;

@@ -11,6 +11,15 @@ enum TextEncoding {
   kUtf16Be,     // FE FF, then 16-bit characters, high byte first.
 };
 
+/// True for the two UTF-16 encodings.
+inline bool IsUtf16(TextEncoding encoding) {
+  return encoding == kUtf16Le || encoding == kUtf16Be;
+}
+
+/// The UTF-16 character stored in the two bytes at |p|, in the byte order of
+/// |encoding|.
+unsigned Utf16Char(TextEncoding encoding, const char* p);
+
 /// One unit of reading: 1 to kMaxLength characters that end just after the
 /// first line feed, when kMaxLength characters are held, or at the end of
 /// the file. A character is a byte, or two bytes in a UTF-16 file. The text

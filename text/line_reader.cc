@@ -73,16 +73,14 @@ TextLineReader::Result TextLineReader::Next(LinePiece* piece) {
   piece->encoding = encoding_;
   piece->continues_line = cut_;
   cut_ = false;
-  Result r = encoding_ == kUtf16Le || encoding_ == kUtf16Be
-                 ? NextUtf16(piece)
-                 : NextEightBit(piece);
+  Result r = IsUtf16(encoding_) ? NextUtf16(piece) : NextEightBit(piece);
   if (r == kPiece)
     piece->text[piece->length] = '\0';
   return r;
 }
 
 TextLineReader::Result TextLineReader::CopyTo(TextLineWriter* out, int stop) {
-  if (encoding_ == kUtf16Le || encoding_ == kUtf16Be) {
+  if (IsUtf16(encoding_)) {
     if (stop >= 0)
       return kPiece;
     LinePiece piece;
@@ -180,12 +178,6 @@ TextLineReader::Result TextLineReader::NextEightBit(LinePiece* piece) {
   return kPiece;
 }
 
-unsigned TextLineReader::Utf16At(size_t pos) const {
-  unsigned char a = static_cast<unsigned char>(buf_[pos]);
-  unsigned char b = static_cast<unsigned char>(buf_[pos + 1]);
-  return encoding_ == kUtf16Le ? a | b << 8 : a << 8 | b;
-}
-
 TextLineReader::Result TextLineReader::NextUtf16(LinePiece* piece) {
   char* text = piece->text;
   size_t units = 0;
@@ -202,14 +194,14 @@ TextLineReader::Result TextLineReader::NextUtf16(LinePiece* piece) {
       }
       break;
     }
-    unsigned unit = Utf16At(pos_);
+    unsigned unit = Utf16Char(encoding_, buf_ + pos_);
     memcpy(text + 2 * units++, buf_ + pos_, 2);
     pos_ += 2;
     if (unit == '\r') {
       fill = Ensure(2);
       if (fill == kFillError)
         return kError;
-      if (fill == kFilled && Utf16At(pos_) == '\n') {
+      if (fill == kFilled && Utf16Char(encoding_, buf_ + pos_) == '\n') {
         memcpy(text + 2 * (units - 1), buf_ + pos_, 2);
         pos_ += 2;
         break;

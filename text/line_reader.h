@@ -54,7 +54,6 @@ class TextLineReader {
   Fill Ensure(size_t n);
   Result NextEightBit(LinePiece* piece);
   Result NextUtf16(LinePiece* piece);
-  unsigned Utf16At(size_t pos) const;
 
   FileHandle file_;
   bool open_;

@@ -69,12 +69,9 @@ void TextLineWriter::WritePiece(const LinePiece& piece) {
   // too.
   size_t i = 0;
   for (; i + 1 < piece.length; i += 2) {
-    const char* unit = piece.text + i;
-    bool lf = encoding_ == kUtf16Le ? unit[0] == '\n' && unit[1] == 0
-                                    : unit[0] == 0 && unit[1] == '\n';
-    if (lf)
+    if (Utf16Char(encoding_, piece.text + i) == '\n')
       PutUtf16('\r');
-    Put(unit, 2);
+    Put(piece.text + i, 2);
   }
   if (i < piece.length)
     Put(piece.text + i, 1);

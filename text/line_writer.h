@@ -53,9 +53,7 @@ class TextLineWriter {
  private:
   void Put(const char* data, size_t size);
   void PutUtf16(unsigned unit);
-  bool utf16() const {
-    return encoding_ == kUtf16Le || encoding_ == kUtf16Be;
-  }
+  bool utf16() const { return IsUtf16(encoding_); }
 
   FileHandle file_;
   bool open_;
